@@ -1,0 +1,32 @@
+#pragma once
+
+#include "shell/RadioGroup.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QWidget>
+
+// The "Network Time" page: the server list, the synchronisation command, its results and
+// the automatic synchronisation options.
+class TNetworkTimePage : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TNetworkTimePage(QWidget *parent = nullptr);
+
+    QCheckBox *SetPCClock = nullptr;
+    QComboBox *HostList = nullptr;
+    QLabel *Animate1 = nullptr; // the busy animation's place
+    QPushButton *Button1 = nullptr;
+    QGroupBox *GroupBox1 = nullptr;
+    QLabel *NetTime = nullptr;
+    QLabel *NetDate = nullptr;
+    QLabel *Latency = nullptr;
+    QLabel *TimeDiff = nullptr;
+    QLabel *AvgErr = nullptr;
+    QCheckBox *Synch_Every = nullptr;
+    RadioGroup *SynchPeriod = nullptr;
+};

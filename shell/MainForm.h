@@ -1,0 +1,124 @@
+#pragma once
+
+#include "platform/TimeSource.h"
+#include "shell/WallTime.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+class AnalogClock;
+class GradientCaption;
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QStatusBar;
+class QTabWidget;
+class QToolBar;
+class TAstronomicalPage;
+class TForm3;
+class TInternationalPage;
+class TNetworkTimePage;
+
+// The main window: owns the frame, the timers and the order in which creation, show, tick
+// and close run. Each page is a widget of its own, reached from here one call per step.
+class TMainForm : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit TMainForm(TimeSource &clock, QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    // The small display window, created after this one; the tick fills it.
+    void setSmallDisplay(TForm3 *smallDisplay);
+
+    // The text of the task-bar button and the notification-area hint.
+    QString applicationTitle() const { return m_applicationTitle; }
+
+    // Controls, named as on the form.
+    GradientCaption *RxGradientCaption1 = nullptr;
+    QToolBar *ToolBar1 = nullptr;
+    QPushButton *Synch = nullptr;
+    QGroupBox *Time = nullptr;
+    QLabel *TimeDisp = nullptr;
+    QLabel *DayLightSavings = nullptr;
+    QCheckBox *Display24Hour = nullptr;
+    QPushButton *SmallButton = nullptr;
+    AnalogClock *RxClock1 = nullptr;
+    QTabWidget *PageControl1 = nullptr;
+    TInternationalPage *International = nullptr;
+    TNetworkTimePage *Internet = nullptr;
+    QWidget *LocalTime = nullptr;
+    TAstronomicalPage *Astronomical = nullptr;
+    QWidget *StopWatch = nullptr;
+    QWidget *Y2K = nullptr;
+    QStatusBar *SB = nullptr;
+    QMenu *FileMenu = nullptr;
+    QMenu *HelpMenu = nullptr;
+    QAction *ConfigureTimeServers1 = nullptr;
+    QAction *SaveSettings1 = nullptr;
+    QAction *Smalldisplayonminimize = nullptr;
+    QAction *FileExitItem = nullptr;
+    QAction *HelpContentsItem = nullptr;
+    QAction *Hints1 = nullptr;
+    QAction *HelpAboutItem = nullptr;
+
+    QTimer Timer1; // the one-second tick
+    QTimer Timer2; // the stopwatch, every 10 ms while it runs
+
+    // State of the window.
+    WallTime CurrentLocalDateTime;
+    bool FirstTick = false;
+
+public slots:
+    void Timer1Timer();
+    void ShowHint(const QString &hint);
+    void Restore1Click();
+    void Button1Click();
+    void SaveSettings1Click();
+    void ConfigureTimeServers1Click();
+    void FileExit();
+
+protected:
+    bool event(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void BuildMenus();
+    void BuildFrame();
+
+    void FormCreate();
+    void FormShow();
+    void FormClose();
+
+    // Steps of the handlers that belong to other features, in their fixed places.
+    void InstallMinimizeHandler();
+    void SetCurrentMonth();
+    void ReadDayLightSavingName();
+    void ShowCurrentMoonPhase();
+    void ResetStopWatchTexts();
+    void LoadSideTexts();
+    void DisableStopButton();
+    void SelectStartupSynchPeriod();
+    void LoadServerListAtStart();
+    void LoadTimeZones();
+    void LoadSettings();
+    void ReleaseLoadingObjects();
+    void SaveSettings();
+    void FreeZoneEntries();
+    void SetCalendarDate();
+    void HourlySynchTest(QTime local);
+    void ComputeCountdown(const QDateTime &local);
+    void UpdateCityClocks(const ClockReading &reading, bool display24Hour);
+    void WriteCountdownTexts();
+    void StartupSynchTest();
+    void DailySynchTest(QTime local);
+
+    TimeSource &m_clock;
+    TForm3 *m_smallDisplay = nullptr;
+    QString m_applicationTitle = QStringLiteral("Meridane");
+    bool m_shownOnce = false;
+};

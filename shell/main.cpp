@@ -1,0 +1,29 @@
+#include "platform/SingleInstance.h"
+#include "platform/TimeSource.h"
+#include "shell/ErrorBox.h"
+#include "shell/MainForm.h"
+#include "shell/SmallDisplay.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Meridane"));
+
+    SingleInstance instance(QStringLiteral("Meridane"));
+    if (instance.claim() == SingleInstance::Role::Other)
+        return 0;
+
+    InstallMessageBoxes();
+    SystemTimeSource clock;
+    TMainForm MainForm(clock);
+    TForm3 Form3;
+    MainForm.setSmallDisplay(&Form3);
+    QObject::connect(&instance, &SingleInstance::restoreRequested, &MainForm,
+                     &TMainForm::Restore1Click);
+
+    MainForm.show();
+    QApplication::exec();
+    return 0;
+}

@@ -1,0 +1,1 @@
+// Anchors the test-support library; its helpers are header-only so far.

@@ -1,0 +1,44 @@
+#include "timezones/InternationalPage.h"
+
+#include "shell/Hint.h"
+
+namespace {
+const int listTops[TInternationalPage::Cities] = {8, 38, 68, 97, 127, 157};
+const int clockTops[TInternationalPage::Cities] = {5, 36, 66, 96, 125, 157};
+} // namespace
+
+TInternationalPage::TInternationalPage(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("International"));
+    for (int i = 0; i < Cities; ++i) {
+        auto *list = new QComboBox(this);
+        list->setObjectName(QStringLiteral("City%1").arg(i + 1));
+        list->setGeometry(6, listTops[i], 368, 25);
+        list->setFont(QFont(QStringLiteral("Arial"), 10));
+        SetHint(list, QStringLiteral("Select an area to display its local time"));
+        City[i] = list;
+
+        auto *clock = new QLabel(QStringLiteral("00:00:00"), this);
+        clock->setObjectName(QStringLiteral("CityTime%1").arg(i + 1));
+        clock->setGeometry(379, clockTops[i], 123, 29);
+        clock->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        clock->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        clock->setAutoFillBackground(true);
+        QFont font(QStringLiteral("MS Sans Serif"));
+        font.setPixelSize(20);
+        font.setBold(true);
+        clock->setFont(font);
+        QPalette palette = clock->palette();
+        palette.setColor(QPalette::Window, Qt::black);
+        palette.setColor(QPalette::WindowText, QColor(255, 0, 255));
+        clock->setPalette(palette);
+        SetHint(clock, QStringLiteral("Time in selected area"));
+        CityTime[i] = clock;
+    }
+    DisplayDayLightSavings = new QCheckBox(QStringLiteral("Display Day Light Savings"), this);
+    DisplayDayLightSavings->setObjectName(QStringLiteral("DisplayDayLightSavings"));
+    DisplayDayLightSavings->setGeometry(9, 187, 195, 17);
+    DisplayDayLightSavings->setChecked(true);
+    SetHint(DisplayDayLightSavings,
+            QStringLiteral("Check to display daylight savings time where it applies"));
+}
