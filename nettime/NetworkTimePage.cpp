@@ -95,4 +95,12 @@ TNetworkTimePage::TNetworkTimePage(QWidget *parent) : QWidget(parent)
     SynchPeriod->setGeometry(360, 93, 159, 103);
     SynchPeriod->setFont(arial(13));
     SynchPeriod->setItemIndex(0);
+
+    // Runs on every change of the box's state, whether by a click or by the settings load.
+    connect(Synch_Every, &QCheckBox::toggled, this, &TNetworkTimePage::Synch_EveryClick);
+}
+
+void TNetworkTimePage::Synch_EveryClick()
+{
+    SynchPeriod->setEnabled(Synch_Every->isChecked());
 }

@@ -29,4 +29,7 @@ public:
     QLabel *AvgErr = nullptr;
     QCheckBox *Synch_Every = nullptr;
     RadioGroup *SynchPeriod = nullptr;
+
+public slots:
+    void Synch_EveryClick();
 };

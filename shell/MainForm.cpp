@@ -41,7 +41,8 @@ constexpr int statusBarHeight = 20;
 constexpr int pagesHeight = 424 - toolBarHeight - timeGroupHeight - statusBarHeight;
 } // namespace
 
-TMainForm::TMainForm(TimeSource &clock, QWidget *parent) : QMainWindow(parent), m_clock(clock)
+TMainForm::TMainForm(const Services &services, QWidget *parent)
+    : QMainWindow(parent), m_services(services), m_clock(*services.clock)
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Meridane"));

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "nettime/DriftStatistics.h"
 #include "platform/TimeSource.h"
+#include "shell/Services.h"
 #include "shell/WallTime.h"
 
 #include <QMainWindow>
@@ -28,7 +30,7 @@ class TMainForm : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit TMainForm(TimeSource &clock, QWidget *parent = nullptr);
+    explicit TMainForm(const Services &services, QWidget *parent = nullptr);
     ~TMainForm() override;
 
     // The small display window, created after this one; the tick fills it.
@@ -71,6 +73,7 @@ public:
     // State of the window.
     WallTime CurrentLocalDateTime;
     bool FirstTick = false;
+    DriftStatistics Drift; // the synchronisation drift figure, stored with the settings
 
 public slots:
     void Timer1Timer();
@@ -117,7 +120,15 @@ private:
     void StartupSynchTest();
     void DailySynchTest(QTime local);
 
+    Services m_services;
     TimeSource &m_clock;
+
+    // ---- time zones ----
+
+    // ---- settings ----
+
+    // ---- network time ----
+
     TForm3 *m_smallDisplay = nullptr;
     QString m_applicationTitle = QStringLiteral("Meridane");
     bool m_shownOnce = false;

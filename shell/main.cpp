@@ -2,6 +2,7 @@
 #include "platform/TimeSource.h"
 #include "shell/ErrorBox.h"
 #include "shell/MainForm.h"
+#include "shell/Services.h"
 #include "shell/SmallDisplay.h"
 
 #include <QApplication>
@@ -17,7 +18,9 @@ int main(int argc, char *argv[])
 
     InstallMessageBoxes();
     SystemTimeSource clock;
-    TMainForm MainForm(clock);
+    Services services;
+    services.clock = &clock;
+    TMainForm MainForm(services);
     TForm3 Form3;
     MainForm.setSmallDisplay(&Form3);
     QObject::connect(&instance, &SingleInstance::restoreRequested, &MainForm,
