@@ -318,8 +318,17 @@ void TMainForm::Timer1Timer()
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
-    if (!RunHandler([this] { FormClose(); }))
+    const bool ticking = Timer1.isActive();
+    const bool stopWatchRunning = Timer2.isActive();
+    if (!RunHandler([this] { FormClose(); })) {
+        // The settings could not be saved: the window stays open and its clocks go on, so
+        // the user can mend the cause and close again.
         event->ignore();
+        if (ticking)
+            Timer1.start();
+        if (stopWatchRunning)
+            Timer2.start();
+    }
 }
 
 void TMainForm::FormClose()
@@ -376,9 +385,7 @@ void TMainForm::DisableStopButton() {}
 void TMainForm::SelectStartupSynchPeriod() {}
 void TMainForm::LoadServerListAtStart() {}
 void TMainForm::LoadTimeZones() {}
-void TMainForm::LoadSettings() {}
 void TMainForm::ReleaseLoadingObjects() {}
-void TMainForm::SaveSettings() {}
 void TMainForm::FreeZoneEntries() {}
 void TMainForm::SetCalendarDate() {}
 void TMainForm::HourlySynchTest(QTime) {}

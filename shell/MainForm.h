@@ -126,6 +126,10 @@ private:
     // ---- time zones ----
 
     // ---- settings ----
+    // The stored colours of the countdown labels, held from the load to the save until the
+    // countdown page shows them, so that a save never drops them. Blue, as the labels are built.
+    qint32 m_y2kCountDownColor = 0xFF0000;
+    qint32 m_y2kMonthCountDownColor = 0xFF0000;
 
     // ---- network time ----
 

@@ -1,3 +1,4 @@
+#include "platform/ProfileFile.h"
 #include "platform/SingleInstance.h"
 #include "platform/TimeSource.h"
 #include "shell/ErrorBox.h"
@@ -20,6 +21,7 @@ int main(int argc, char *argv[])
     SystemTimeSource clock;
     Services services;
     services.clock = &clock;
+    services.settingsFile = DefaultSettingsFile();
     TMainForm MainForm(services);
     TForm3 Form3;
     MainForm.setSmallDisplay(&Form3);
