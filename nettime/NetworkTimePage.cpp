@@ -1,5 +1,6 @@
 #include "nettime/NetworkTimePage.h"
 
+#include "nettime/BuiltInServers.h"
 #include "shell/Hint.h"
 
 namespace {
@@ -51,6 +52,7 @@ TNetworkTimePage::TNetworkTimePage(QWidget *parent) : QWidget(parent)
     HostList->setObjectName(QStringLiteral("HostList"));
     HostList->setGeometry(2, 24, 320, HostList->sizeHint().height());
     HostList->setFont(arial(13, true));
+    HostList->addItems(BuiltInServers()); // in effect until the server list file is read
 
     Animate1 = new QLabel(this);
     Animate1->setObjectName(QStringLiteral("Animate1"));

@@ -1,6 +1,9 @@
 #include "shell/MainForm.h"
 
+#include "nettime/AutoSynch.h"
 #include "nettime/NetworkTimePage.h"
+#include "nettime/ServerListBox.h"
+#include "nettime/ServerListEditor.h"
 #include "pages/AstronomicalPage.h"
 #include "platform/SystemZone.h"
 #include "shell/AnalogClock.h"
@@ -14,6 +17,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -374,6 +378,63 @@ void TMainForm::FileExit()
     close();
 }
 
+// ---- server list and automatic synchronisation ---------------------------------------
+
+void TMainForm::SelectStartupSynchPeriod()
+{
+    Internet->SynchPeriod->setItemIndex(AtStartup);
+}
+
+void TMainForm::LoadServerListAtStart()
+{
+    // A file that cannot be read ends the creation handler here: the built-in list stays,
+    // and FirstTick is never set, so this run makes no start-up synchronisation.
+    LoadServerList(Internet->HostList);
+    Internet->HostList->setCurrentIndex(0);
+}
+
+void TMainForm::ConfigureTimeServers1Click()
+{
+    TForm4 Form4(this);
+    if (Form4.exec() != QDialog::Accepted)
+        return;
+    RunHandler([this] {
+        LoadServerList(Internet->HostList);
+        Internet->HostList->setCurrentIndex(0);
+    });
+}
+
+namespace {
+AutoSynchOptions autoSynchOptions(const TNetworkTimePage &page)
+{
+    return {page.SetPCClock->isChecked(), page.Synch_Every->isChecked(),
+            page.SynchPeriod->itemIndex()};
+}
+} // namespace
+
+void TMainForm::StartupSynchTest()
+{
+    if (StartupSynchDue(autoSynchOptions(*Internet)))
+        RunAutoSynch();
+}
+
+void TMainForm::HourlySynchTest(QTime local)
+{
+    if (HourlySynchDue(autoSynchOptions(*Internet), local))
+        RunAutoSynch();
+}
+
+void TMainForm::DailySynchTest(QTime local)
+{
+    if (DailySynchDue(autoSynchOptions(*Internet), local))
+        RunAutoSynch();
+}
+
+void TMainForm::RunAutoSynch()
+{
+    Button1Click();
+}
+
 // ---- steps that belong to features still to come -------------------------------------
 
 void TMainForm::InstallMinimizeHandler() {}
@@ -382,17 +443,11 @@ void TMainForm::ShowCurrentMoonPhase() {}
 void TMainForm::ResetStopWatchTexts() {}
 void TMainForm::LoadSideTexts() {}
 void TMainForm::DisableStopButton() {}
-void TMainForm::SelectStartupSynchPeriod() {}
-void TMainForm::LoadServerListAtStart() {}
 void TMainForm::LoadTimeZones() {}
 void TMainForm::ReleaseLoadingObjects() {}
 void TMainForm::FreeZoneEntries() {}
 void TMainForm::SetCalendarDate() {}
-void TMainForm::HourlySynchTest(QTime) {}
 void TMainForm::ComputeCountdown(const QDateTime &) {}
 void TMainForm::UpdateCityClocks(const ClockReading &, bool) {}
 void TMainForm::WriteCountdownTexts() {}
-void TMainForm::StartupSynchTest() {}
-void TMainForm::DailySynchTest(QTime) {}
 void TMainForm::Button1Click() {}
-void TMainForm::ConfigureTimeServers1Click() {}

@@ -132,6 +132,12 @@ private:
     qint32 m_y2kMonthCountDownColor = 0xFF0000;
 
     // ---- network time ----
+protected:
+    // What the automatic synchronisation triggers run: Button1Click. Tests count the calls
+    // here instead of starting exchanges.
+    virtual void RunAutoSynch();
+
+private:
 
     TForm3 *m_smallDisplay = nullptr;
     QString m_applicationTitle = QStringLiteral("Meridane");
