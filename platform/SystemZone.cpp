@@ -2,13 +2,14 @@
 
 #include <QTimeZone>
 
-QString SystemZoneName(const QDateTime &instant)
+ZoneNames SystemZoneNames(const QDateTime &instant)
 {
     const QTimeZone zone = QTimeZone::systemTimeZone();
     const QTimeZone::TimeType type =
         zone.isDaylightTime(instant) ? QTimeZone::DaylightTime : QTimeZone::StandardTime;
-    QString name = zone.displayName(type, QTimeZone::LongName);
-    if (name.isEmpty())
-        name = zone.displayName(type, QTimeZone::ShortName);
-    return name;
+    ZoneNames names{zone.displayName(type, QTimeZone::LongName),
+                    zone.displayName(type, QTimeZone::ShortName)};
+    if (names.longName.isEmpty())
+        names.longName = names.shortName;
+    return names;
 }

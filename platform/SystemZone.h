@@ -3,6 +3,10 @@
 #include <QDateTime>
 #include <QString>
 
-// The name of the PC's own time zone at the given instant: its daylight-time name while
-// daylight saving is in force there, its standard name otherwise.
-QString SystemZoneName(const QDateTime &instant);
+// The names of the PC's own time zone at the given instant: its daylight-time names while
+// daylight saving is in force there, its standard names otherwise.
+struct ZoneNames {
+    QString longName;  // "Central European Standard Time"
+    QString shortName; // "CET"
+};
+ZoneNames SystemZoneNames(const QDateTime &instant);

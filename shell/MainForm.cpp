@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabWidget>
@@ -42,6 +43,7 @@ constexpr int clientWidth = 530;
 constexpr int toolBarHeight = 27;
 constexpr int timeGroupHeight = 124;
 constexpr int statusBarHeight = 20;
+constexpr int display24HourLeft = 186;
 constexpr int pagesHeight = 424 - toolBarHeight - timeGroupHeight - statusBarHeight;
 } // namespace
 
@@ -145,6 +147,7 @@ void TMainForm::BuildFrame()
     TimeDisp->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     TimeDisp->setAutoFillBackground(true);
     TimeDisp->setBackgroundRole(QPalette::Button);
+    TimeDisp->setForegroundRole(QPalette::WindowText); // the chosen clock colour, on button face
     QFont clockFont(QStringLiteral("Arial"), 42);
     clockFont.setBold(true);
     TimeDisp->setFont(clockFont);
@@ -161,11 +164,11 @@ void TMainForm::BuildFrame()
     DayLightSavings->move(11, 96);
     DayLightSavings->setFont(arial(15, true, true));
     DayLightSavings->setPalette(navy);
-    DayLightSavings->setMinimumWidth(170);
+    DayLightSavings->setFixedWidth(display24HourLeft - 11);
 
     Display24Hour = new QCheckBox(QStringLiteral("24 Hour Mode"), Time);
     Display24Hour->setObjectName(QStringLiteral("Display24Hour"));
-    Display24Hour->move(186, 96);
+    Display24Hour->move(display24HourLeft, 96);
     Display24Hour->setFont(arial(15, true, true));
     Display24Hour->setPalette(navy);
     SetHint(Display24Hour,
@@ -184,6 +187,8 @@ void TMainForm::BuildFrame()
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setFixedSize(clientWidth, pagesHeight);
     PageControl1->tabBar()->setFont(arial(13, true));
+    // Compact tabs, so that all six captions fit across the window.
+    PageControl1->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
     International = new TInternationalPage;
     Internet = new TNetworkTimePage;
     LocalTime = new QWidget;
@@ -224,6 +229,8 @@ void TMainForm::BuildFrame()
     setStatusBar(SB);
 
     setFixedSize(sizeHint());
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 // ---- creation -------------------------------------------------------------------------
@@ -248,8 +255,12 @@ void TMainForm::FormCreate()
 void TMainForm::ReadDayLightSavingName()
 {
     // Read once: the label does not follow a change of daylight saving while running.
-    DayLightSavings->setText(SystemZoneName(m_clock.utcNow()));
-    DayLightSavings->adjustSize();
+    // A long name that would run into the check box beside it gives way to the short one.
+    const ZoneNames names = SystemZoneNames(m_clock.utcNow());
+    const bool longFits =
+        DayLightSavings->fontMetrics().horizontalAdvance(names.longName) <= DayLightSavings->width();
+    DayLightSavings->setText(longFits || names.shortName.isEmpty() ? names.longName
+                                                                   : names.shortName);
 }
 
 // ---- show -----------------------------------------------------------------------------

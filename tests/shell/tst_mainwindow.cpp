@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDir>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -18,10 +19,18 @@
 #include <QToolBar>
 #include <memory>
 
-// Builds the main window as the program does, on a fake clock and a scratch settings folder.
+// Builds the main window as the program does, on a fake clock, in a scratch working
+// directory that holds the side files (or not) and with a scratch settings folder.
 struct Window {
-    explicit Window(QDate date = QDate(1999, 7, 1), QTime time = QTime(13, 5, 9))
+    explicit Window(QDate date = QDate(1999, 7, 1), QTime time = QTime(13, 5, 9),
+                    bool withSideFiles = true)
     {
+        QDir::setCurrent(workDir.path());
+        if (withSideFiles) {
+            QFile hosts(workDir.filePath(QStringLiteral("mdhosts.txt")));
+            hosts.open(QIODevice::WriteOnly);
+            hosts.write("localhost\r\n");
+        }
         clock.setLocal(date, time, 2 * 3600);
         Services services;
         services.clock = &clock;
@@ -29,6 +38,10 @@ struct Window {
         form = std::make_unique<TMainForm>(services);
         form->setSmallDisplay(&smallDisplay);
     }
+    ~Window() { QDir::setCurrent(previousDir); }
+
+    QString previousDir = QDir::currentPath();
+    QTemporaryDir workDir;
     FakeTimeSource clock;
     QTemporaryDir settingsDir;
     TForm3 smallDisplay;
@@ -41,6 +54,7 @@ class MainWindowTest : public QObject
 private slots:
     void frameAsDesigned();
     void clockHiddenUntilFirstTick();
+    void creationFailureIsReportedAndTheWindowStillWorks();
     void tickWritesEveryText();
     void twentyFourHourModeTakesEffectNextTick();
     void titleNeverChanges();
@@ -91,6 +105,23 @@ void MainWindowTest::clockHiddenUntilFirstTick()
     w.form->Timer1Timer();
     QVERIFY(w.form->TimeDisp->isVisible());
     QVERIFY(!w.form->FirstTick);
+}
+
+void MainWindowTest::creationFailureIsReportedAndTheWindowStillWorks()
+{
+    MessageCollector messages;
+    Window w(QDate(1999, 7, 1), QTime(13, 5, 9), /*withSideFiles=*/false);
+
+    QCOMPARE(messages.texts(), QStringList{QStringLiteral("Cannot open file mdhosts.txt")});
+    QCOMPARE(messages.messages.first().kind, UserMessage::Kind::Error);
+    // The steps after the failing one did not run.
+    QVERIFY(!w.form->FirstTick);
+
+    w.form->show();
+    QVERIFY(w.form->isVisible());
+    QVERIFY(w.form->Timer1.isActive());
+    w.form->Timer1Timer();
+    QCOMPARE(w.form->TimeDisp->text(), QStringLiteral(" 1:05:09pm"));
 }
 
 void MainWindowTest::tickWritesEveryText()
