@@ -54,7 +54,7 @@ TNetworkTimePage::TNetworkTimePage(QWidget *parent) : QWidget(parent)
     HostList->setFont(arial(13, true));
     HostList->addItems(BuiltInServers()); // in effect until the server list file is read
 
-    Animate1 = new QLabel(this);
+    Animate1 = new BusyAnimation(this);
     Animate1->setObjectName(QStringLiteral("Animate1"));
     Animate1->setGeometry(332, 11, 48, 45);
     Animate1->hide();

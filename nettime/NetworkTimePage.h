@@ -1,5 +1,6 @@
 #pragma once
 
+#include "nettime/BusyAnimation.h"
 #include "shell/RadioGroup.h"
 
 #include <QCheckBox>
@@ -19,7 +20,7 @@ public:
 
     QCheckBox *SetPCClock = nullptr;
     QComboBox *HostList = nullptr;
-    QLabel *Animate1 = nullptr; // the busy animation's place
+    BusyAnimation *Animate1 = nullptr;
     QPushButton *Button1 = nullptr;
     QGroupBox *GroupBox1 = nullptr;
     QLabel *NetTime = nullptr;

@@ -461,4 +461,3 @@ void TMainForm::SetCalendarDate() {}
 void TMainForm::ComputeCountdown(const QDateTime &) {}
 void TMainForm::UpdateCityClocks(const ClockReading &, bool) {}
 void TMainForm::WriteCountdownTexts() {}
-void TMainForm::Button1Click() {}

@@ -137,7 +137,21 @@ protected:
     // here instead of starting exchanges.
     virtual void RunAutoSynch();
 
+public:
+    // Whether a synchronisation started by Button1Click is still running.
+    bool SynchRunning() const;
+
 private:
+    // The steps of a synchronisation, run on this window's thread in the exchange's order.
+    void SynchStatus(const QString &text);
+    void SynchSelectHost(int index);
+    void SynchSucceeded(const QString &hostName, const struct TimeReading &reading);
+    void SynchEnded();
+    // Steps that belong to the notification-area icon and the moon page, still to come.
+    void AnimateTrayIcon(bool on);
+    void ShowMoonPhase(qint64 secondsSince1900);
+
+    class SynchWorker *m_synch = nullptr; // made by the first Button1Click
 
     TForm3 *m_smallDisplay = nullptr;
     QString m_applicationTitle = QStringLiteral("Meridane");

@@ -1,3 +1,4 @@
+#include "platform/ClockSetter.h"
 #include "platform/ProfileFile.h"
 #include "platform/SingleInstance.h"
 #include "platform/TimeSource.h"
@@ -22,6 +23,10 @@ int main(int argc, char *argv[])
     Services services;
     services.clock = &clock;
     services.settingsFile = DefaultSettingsFile();
+    // Sets the clock itself only when the process holds the right; otherwise it asks the
+    // system's time service, so the program never needs to run as root.
+    const std::unique_ptr<ClockSetter> clockSetter = MakeSystemClockSetter();
+    services.clockSetter = clockSetter.get();
     TMainForm MainForm(services);
     TForm3 Form3;
     MainForm.setSmallDisplay(&Form3);

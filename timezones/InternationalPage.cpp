@@ -1,13 +1,18 @@
 #include "timezones/InternationalPage.h"
 
+#include "platform/ZoneSource.h"
 #include "shell/Hint.h"
+#include "timezones/CityTime.h"
+#include "timezones/ZoneListModel.h"
+#include "timezones/ZoneLists.h"
 
 namespace {
 const int listTops[TInternationalPage::Cities] = {8, 38, 68, 97, 127, 157};
 const int clockTops[TInternationalPage::Cities] = {5, 36, 66, 96, 125, 157};
 } // namespace
 
-TInternationalPage::TInternationalPage(QWidget *parent) : QWidget(parent)
+TInternationalPage::TInternationalPage(QWidget *parent)
+    : QWidget(parent), m_zoneItems(new TZoneListModel(this))
 {
     setObjectName(QStringLiteral("International"));
     for (int i = 0; i < Cities; ++i) {
@@ -16,6 +21,7 @@ TInternationalPage::TInternationalPage(QWidget *parent) : QWidget(parent)
         list->setGeometry(6, listTops[i], 368, 25);
         list->setFont(QFont(QStringLiteral("Arial"), 10));
         SetHint(list, QStringLiteral("Select an area to display its local time"));
+        list->setModel(m_zoneItems);
         City[i] = list;
 
         auto *clock = new QLabel(QStringLiteral("00:00:00"), this);
@@ -41,4 +47,44 @@ TInternationalPage::TInternationalPage(QWidget *parent) : QWidget(parent)
     DisplayDayLightSavings->setChecked(true);
     SetHint(DisplayDayLightSavings,
             QStringLiteral("Check to display daylight savings time where it applies"));
+}
+
+void TInternationalPage::LoadTimeZones(const ZoneSource &source, int year)
+{
+    m_zoneItems->Clear();
+    m_catalogue.Reset(year);
+    QList<ZoneItem> items;
+    const auto publish = [&] {
+        SortZoneItems(items);
+        m_zoneItems->SetItems(std::move(items));
+    };
+    try {
+        for (const QString &keyName : source.keyNames()) {
+            const ZoneRecord zone = source.read(keyName);
+            const TziRecord tzi = ReadTzi(zone.tzi);
+            items.append({ZoneItemText(zone.display), m_catalogue.Add(tzi)});
+        }
+    } catch (...) {
+        publish();
+        throw;
+    }
+    publish();
+}
+
+void TInternationalPage::FreeZoneEntries()
+{
+    // The items go first, so no list ever refers to a released entry.
+    m_zoneItems->Clear();
+    m_catalogue.Reset(m_catalogue.year());
+}
+
+TInternationalPage::CityClock TInternationalPage::UpdateCityClock(int row, QTime utc, WallTime now,
+                                                                  bool display24Hour)
+{
+    QComboBox *list = City[size_t(row)];
+    const TTimeZoneEntry *zone = SelectedZone(list, m_catalogue);
+    const QString text =
+        CityTimeText(zone, utc, now, display24Hour, DisplayDayLightSavings->isChecked());
+    CityTime[size_t(row)]->setText(text);
+    return {text, list->currentText()};
 }
