@@ -289,6 +289,12 @@ void TMainForm::FormShow()
     Timer1.start();
 }
 
+void TMainForm::LoadTimeZones()
+{
+    if (m_services.zones)
+        International->LoadTimeZones(*m_services.zones, m_clock.localNow().date().year());
+}
+
 // ---- the tick -------------------------------------------------------------------------
 
 void TMainForm::Timer1Timer()
@@ -329,6 +335,17 @@ void TMainForm::Timer1Timer()
     DailySynchTest(local);
 }
 
+void TMainForm::UpdateCityClocks(const ClockReading &reading, bool display24Hour)
+{
+    International->FollowYear(CurrentLocalDateTime);
+    for (int row = 0; row < TInternationalPage::Cities; ++row) {
+        const TInternationalPage::CityClock clock = International->UpdateCityClock(
+            row, reading.utc.time(), CurrentLocalDateTime, display24Hour);
+        if (m_smallDisplay)
+            m_smallDisplay->ShowCity(row, clock.zoneName, clock.text);
+    }
+}
+
 // ---- close ----------------------------------------------------------------------------
 
 void TMainForm::closeEvent(QCloseEvent *event)
@@ -352,6 +369,11 @@ void TMainForm::FormClose()
     Timer2.stop();
     SaveSettings();
     FreeZoneEntries();
+}
+
+void TMainForm::FreeZoneEntries()
+{
+    International->FreeZoneEntries();
 }
 
 // ---- commands -------------------------------------------------------------------------
@@ -454,10 +476,7 @@ void TMainForm::ShowCurrentMoonPhase() {}
 void TMainForm::ResetStopWatchTexts() {}
 void TMainForm::LoadSideTexts() {}
 void TMainForm::DisableStopButton() {}
-void TMainForm::LoadTimeZones() {}
 void TMainForm::ReleaseLoadingObjects() {}
-void TMainForm::FreeZoneEntries() {}
 void TMainForm::SetCalendarDate() {}
 void TMainForm::ComputeCountdown(const QDateTime &) {}
-void TMainForm::UpdateCityClocks(const ClockReading &, bool) {}
 void TMainForm::WriteCountdownTexts() {}

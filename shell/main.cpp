@@ -2,6 +2,7 @@
 #include "platform/ProfileFile.h"
 #include "platform/SingleInstance.h"
 #include "platform/TimeSource.h"
+#include "platform/ZoneDatabase.h"
 #include "shell/ErrorBox.h"
 #include "shell/MainForm.h"
 #include "shell/Services.h"
@@ -22,6 +23,8 @@ int main(int argc, char *argv[])
     SystemTimeSource clock;
     Services services;
     services.clock = &clock;
+    const std::unique_ptr<ZoneSource> zones = OpenSystemZoneSource(clock);
+    services.zones = zones.get();
     services.settingsFile = DefaultSettingsFile();
     // Sets the clock itself only when the process holds the right; otherwise it asks the
     // system's time service, so the program never needs to run as root.
