@@ -99,8 +99,8 @@ qint32 TimeProtocolSocket::resolve(const QByteArray &hostName)
     if (hostName.isEmpty() || hostName.contains('\0'))
         return Winsock::HostNotFound;
     const std::string name = hostName.toStdString();
-    // Dotted addresses need no lookup, and no thread.
-    if (inet_aton(name.c_str(), &m_address))
+    // A plain dotted address needs no lookup, and no thread.
+    if (inet_pton(AF_INET, name.c_str(), &m_address) == 1)
         return 0;
 
     auto lookup = std::make_shared<Lookup>();
