@@ -6,9 +6,33 @@
 #include "timezones/ZoneListModel.h"
 #include "timezones/ZoneLists.h"
 
+#include <algorithm>
+
 namespace {
 const int listTops[TInternationalPage::Cities] = {8, 38, 68, 97, 127, 157};
 const int clockTops[TInternationalPage::Cities] = {5, 36, 66, 96, 125, 157};
+
+// The clocks' bold 20-pixel face, made smaller where the font that stands in for it here is
+// too wide for the clock's longest texts.
+void fitClockFont(QLabel *clock)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setBold(true);
+    const QString caption = clock->text();
+    for (int pixels = 20; pixels > 8; --pixels) {
+        font.setPixelSize(pixels);
+        clock->setFont(font);
+        int widest = 0;
+        for (const QString &text : {QStringLiteral("12:00:00am"), QStringLiteral("12:00:00pm")}) {
+            clock->setText(text);
+            widest = std::max(widest, clock->sizeHint().width());
+        }
+        if (widest <= clock->width())
+            break;
+    }
+    clock->setText(caption);
+}
 } // namespace
 
 TInternationalPage::TInternationalPage(QWidget *parent)
@@ -30,10 +54,7 @@ TInternationalPage::TInternationalPage(QWidget *parent)
         clock->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         clock->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         clock->setAutoFillBackground(true);
-        QFont font(QStringLiteral("MS Sans Serif"));
-        font.setPixelSize(20);
-        font.setBold(true);
-        clock->setFont(font);
+        fitClockFont(clock);
         QPalette palette = clock->palette();
         palette.setColor(QPalette::Window, Qt::black);
         palette.setColor(QPalette::WindowText, QColor(255, 0, 255));

@@ -24,6 +24,7 @@ class InternationalPageTest : public QObject
 private slots:
     void listsShareOneSortedOrder();
     void sixClocksAndTheSmallDisplay();
+    void clockTextsFitTheirClocks();
     void missingSelectionBecomesTheFirstZone_data();
     void missingSelectionBecomesTheFirstZone();
     void incompleteZonesAreListed();
@@ -155,6 +156,20 @@ void InternationalPageTest::sixClocksAndTheSmallDisplay()
     w.form->Timer1Timer();
     QCOMPARE(w.clockText(2), QStringLiteral("22:30:06"));
     QCOMPARE(w.smallDisplay.city[2]->title(), QStringLiteral("Newfoundland"));
+}
+
+void InternationalPageTest::clockTextsFitTheirClocks()
+{
+    FixtureZoneSource zones(handMadeZones());
+    Window w(&zones, QDate(1999, 1, 15), QTime(23, 59, 59), 0);
+    for (int row = 0; row < 6; ++row) {
+        QLabel *clock = w.page().CityTime[size_t(row)];
+        for (const char *text : {"12:59:59am", "12:59:59pm", "23:59:59"}) {
+            clock->setText(QLatin1String(text));
+            QVERIFY2(clock->sizeHint().width() <= clock->width(), text);
+        }
+        QCOMPARE(clock->size(), QSize(123, 29));
+    }
 }
 
 void InternationalPageTest::missingSelectionBecomesTheFirstZone_data()
