@@ -18,7 +18,7 @@ FakeTimeSource ordinaryDay()
     return clock;
 }
 
-const char *const cities[] = {"America/New York", "Europe/London",      "Australia/Sydney",
+const char *const cities[] = {"America/New York", "Europe/London",       "Australia/Sydney",
                               "Asia/Kolkata",     "Australia/Lord Howe", "America/Sao Paulo"};
 } // namespace
 
@@ -61,7 +61,8 @@ static void BM_SixCityClocks(benchmark::State &state)
     TForm3 smallDisplay;
     page.LoadTimeZones(source, 2026);
     for (int row = 0; row < TInternationalPage::Cities; ++row)
-        page.City[size_t(row)]->setCurrentIndex(page.City[size_t(row)]->findText(QLatin1String(cities[row])));
+        page.City[size_t(row)]->setCurrentIndex(
+            page.City[size_t(row)]->findText(QLatin1String(cities[row])));
     const bool display24Hour = state.range(0) != 0;
     for (auto _ : state) {
         clock.advance(1000);
@@ -74,7 +75,11 @@ static void BM_SixCityClocks(benchmark::State &state)
         }
     }
 }
-BENCHMARK(BM_SixCityClocks)->Arg(0)->Arg(1)->ArgName("display24Hour")->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SixCityClocks)
+    ->Arg(0)
+    ->Arg(1)
+    ->ArgName("display24Hour")
+    ->Unit(benchmark::kMicrosecond);
 
 // One clock's text alone, without widgets.
 static void BM_CityTimeText(benchmark::State &state)

@@ -101,9 +101,9 @@ TziRecord tziOfYear(const QTimeZone &zone, int year, const QDateTime &instant)
     const auto down = std::find_if(changes.crbegin(), changes.crend(),
                                    [low](const OffsetChange &c) { return c.after == low; });
     const auto lowOrHigh = [low, high](int seconds) { return seconds == low || seconds == high; };
-    const bool twoOffsets =
-        lowOrHigh(startOffset) && std::all_of(changes.cbegin(), changes.cend(),
-                                              [&](const OffsetChange &c) { return lowOrHigh(c.after); });
+    const bool twoOffsets = lowOrHigh(startOffset) &&
+                            std::all_of(changes.cbegin(), changes.cend(),
+                                        [&](const OffsetChange &c) { return lowOrHigh(c.after); });
 
     TziRecord tzi;
     if (low != high && twoOffsets && up != changes.cend() && down != changes.crend()) {

@@ -8,8 +8,8 @@
 // description ("(UTC-05:00) America/New York") and its "TZI" rule record, raw bytes.
 struct ZoneRecord {
     QString keyName;
-    QString display;   // empty when the zone has none
-    QByteArray tzi;    // empty when the zone has none or it cannot be read
+    QString display; // empty when the zone has none
+    QByteArray tzi;  // empty when the zone has none or it cannot be read
 };
 
 // The operating system's time-zone database, read only. The catalogue lists the keys, then

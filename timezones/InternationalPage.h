@@ -22,8 +22,8 @@ public:
     explicit TInternationalPage(QWidget *parent = nullptr);
 
     static constexpr int Cities = 6;
-    std::array<QComboBox *, Cities> City{};    // City1..City6
-    std::array<QLabel *, Cities> CityTime{};   // CityTime1..CityTime6
+    std::array<QComboBox *, Cities> City{};  // City1..City6
+    std::array<QLabel *, Cities> CityTime{}; // CityTime1..CityTime6
     QCheckBox *DisplayDayLightSavings = nullptr;
 
     // Reads every zone of the source into the catalogue, with transition dates for `year`,

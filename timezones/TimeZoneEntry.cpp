@@ -6,8 +6,8 @@ void TTimeZoneEntry::SetTransitionYear(int year)
 {
     DaylightStart = TransitionDate(Tzi.DaylightDate, year);
     StandardStart = TransitionDate(Tzi.StandardDate, year);
-    DaylightAcrossNewYear = !DaylightStart.isEmpty() && !StandardStart.isEmpty() &&
-                            StandardStart < DaylightStart;
+    DaylightAcrossNewYear =
+        !DaylightStart.isEmpty() && !StandardStart.isEmpty() && StandardStart < DaylightStart;
 }
 
 bool IsDaylightTime(const TTimeZoneEntry &zone, WallTime now, bool displayDaylightSavings)

@@ -16,8 +16,8 @@ SystemTime readRule(const uchar *bytes)
 
 void writeRule(uchar *bytes, const SystemTime &rule)
 {
-    const quint16 fields[] = {rule.wYear, rule.wMonth, rule.wDayOfWeek, rule.wDay,
-                              rule.wHour, rule.wMinute, rule.wSecond, rule.wMilliseconds};
+    const quint16 fields[] = {rule.wYear, rule.wMonth,  rule.wDayOfWeek, rule.wDay,
+                              rule.wHour, rule.wMinute, rule.wSecond,    rule.wMilliseconds};
     for (int i = 0; i < 8; ++i)
         qToLittleEndian<quint16>(fields[i], bytes + 2 * i);
 }

@@ -9,7 +9,7 @@
 // month (1..4, 5 = the last such weekday).
 struct SystemTime {
     quint16 wYear = 0;
-    quint16 wMonth = 0; // 1..12; 0 = the zone has no such change
+    quint16 wMonth = 0;     // 1..12; 0 = the zone has no such change
     quint16 wDayOfWeek = 0; // 0 = Sunday
     quint16 wDay = 0;
     quint16 wHour = 0;
@@ -32,8 +32,8 @@ struct TziRecord {
     bool operator==(const TziRecord &) const = default;
 };
 
-constexpr int TziSize = 44;      // the bytes that carry meaning
-constexpr int TziMaxSize = 60;   // the longest value the loading accepts
+constexpr int TziSize = 44;    // the bytes that carry meaning
+constexpr int TziMaxSize = 60; // the longest value the loading accepts
 
 // Reads a "TZI" value. Bytes past the 44th are ignored. A value too short to hold a whole
 // record (absent or truncated data) gives the all-zero record, a zone at UTC without rules,
