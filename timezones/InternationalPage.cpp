@@ -86,6 +86,7 @@ void TInternationalPage::LoadTimeZones(const ZoneSource &source, int year)
             items.append({ZoneItemText(zone.display), m_catalogue.Add(tzi)});
         }
     } catch (...) {
+        // A zone that cannot be read ends the loading; the zones read before it stay listed.
         publish();
         throw;
     }
