@@ -1,12 +1,12 @@
 #include "platform/ProfileFile.h"
 
+#include "platform/ReplaceFile.h"
 #include "shell/CFormat.h"
 #include "shell/Failure.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -52,16 +52,6 @@ void WriteProfile(const QString &path, const ProfileText &text)
     if (path.isEmpty())
         unableToWrite(path);
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        unableToWrite(path);
-    const QByteArray bytes = text.toByteArray();
-    // Flushed here and checked: commit() alone lets a short write of its final flush (a full
-    // disk) pass as success and would put a cut-off file in place of the old one.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        unableToWrite(path);
-    }
-    if (!file.commit())
+    if (!ReplaceFileContents(path, text.toByteArray()))
         unableToWrite(path);
 }

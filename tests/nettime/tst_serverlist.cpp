@@ -1,3 +1,4 @@
+#include "FileSizeLimit.h"
 #include "ScratchDirectory.h"
 #include "nettime/BuiltInServers.h"
 #include "nettime/ServerListFile.h"
@@ -5,8 +6,6 @@
 #include "shell/Failure.h"
 
 #include <QTest>
-#include <csignal>
-#include <sys/resource.h>
 
 // The server list file: its line rules, and reading and writing it by its bare name.
 class ServerListTest : public QObject
@@ -189,20 +188,15 @@ void ServerListTest::failedWriteLeavesOldFile()
     for (int i = 0; i < names; ++i)
         many << QStringLiteral("server%1.example").arg(i);
 
-    rlimit saved{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 64;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
     QString message;
-    try {
-        WriteServerListFile(many);
-    } catch (const Failure &failure) {
-        message = failure.message();
+    {
+        FileSizeLimit full(64);
+        try {
+            WriteServerListFile(many);
+        } catch (const Failure &failure) {
+            message = failure.message();
+        }
     }
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
 
     QCOMPARE(message, QStringLiteral("Cannot create file mdhosts.txt"));
     QCOMPARE(dir.read(QStringLiteral("mdhosts.txt")), old);

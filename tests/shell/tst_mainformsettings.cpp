@@ -1,4 +1,4 @@
-#include "../platform/FileSizeLimit.h"
+#include "FileSizeLimit.h"
 #include "FakeTimeSource.h"
 #include "MessageCollector.h"
 #include "ZoneFixtures.h"
