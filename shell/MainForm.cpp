@@ -279,6 +279,7 @@ void TMainForm::FormShow()
     try {
         LoadTimeZones();
         LoadSettings();
+        m_settingsLoaded = true;
     } catch (const std::exception &) {
         ReleaseLoadingObjects();
         ShowMessage({QStringLiteral("Could not open Meridane.ini file"), QStringLiteral("File Error"),
@@ -367,7 +368,10 @@ void TMainForm::FormClose()
 {
     Timer1.stop();
     Timer2.stop();
-    SaveSettings();
+    // Settings that were never read (the show handler failed) are not written back over the
+    // user's stored ones; File > Save Settings still writes them when asked to.
+    if (m_settingsLoaded)
+        SaveSettings();
     FreeZoneEntries();
 }
 

@@ -130,6 +130,7 @@ private:
     // countdown page shows them, so that a save never drops them. Blue, as the labels are built.
     qint32 m_y2kCountDownColor = 0xFF0000;
     qint32 m_y2kMonthCountDownColor = 0xFF0000;
+    bool m_settingsLoaded = false; // the show handler applied the stored settings
 
     // ---- network time ----
 protected:

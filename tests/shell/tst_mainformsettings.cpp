@@ -132,6 +132,7 @@ private slots:
     void userLinesSurviveSave();
     void failedSaveKeepsOldFile_data();
     void failedSaveKeepsOldFile();
+    void closeAfterFailedShowKeepsStoredSettings();
 };
 
 void MainFormSettingsTest::firstStartWithoutFile()
@@ -456,6 +457,34 @@ void MainFormSettingsTest::failedSaveKeepsOldFile()
     QVERIFY(w.form->close());
     QVERIFY(!w.form->isVisible());
     QVERIFY(w.file().startsWith("; mine\n[default]\nMilitarytime=1\n"));
+}
+
+void MainFormSettingsTest::closeAfterFailedShowKeepsStoredSettings()
+{
+    // A zone catalogue that cannot be read stops the show handler before the settings are
+    // applied; closing then must not write the window's built-in values over the user's.
+    MessageCollector messages;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Meridane.ini"));
+    const QByteArray stored = "[default]\nMilitarytime=1\nTimeColor=255\n[Cities]\nCity1=1\n";
+    writeFile(path, stored);
+    FakeTimeSource clock;
+    FixtureZoneSource zones({ZoneOf(QStringLiteral("A"), QStringLiteral("(GMT) Alpha"), ZoneRules(0)),
+                             {QStringLiteral("B"), QStringLiteral("(GMT) Bravo"),
+                              TziBytes(ZoneRules(0)) + QByteArray(17, '\0')}});
+    Services services;
+    services.clock = &clock;
+    services.zones = &zones;
+    services.settingsFile = path;
+    TMainForm form(services);
+    form.show();
+    QVERIFY(!form.Timer1.isActive());
+    QVERIFY(messages.texts().contains(QStringLiteral("Could not open Meridane.ini file")));
+
+    QVERIFY(form.close());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), stored);
 }
 
 QTEST_MAIN(MainFormSettingsTest)
