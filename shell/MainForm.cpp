@@ -11,6 +11,7 @@
 #include "shell/Failure.h"
 #include "shell/GradientCaption.h"
 #include "shell/Hint.h"
+#include "shell/PopupHints.h"
 #include "shell/SmallDisplay.h"
 #include "timezones/InternationalPage.h"
 
@@ -113,6 +114,7 @@ void TMainForm::BuildMenus()
     connect(ConfigureTimeServers1, &QAction::triggered, this, &TMainForm::ConfigureTimeServers1Click);
     connect(SaveSettings1, &QAction::triggered, this, &TMainForm::SaveSettings1Click);
     connect(FileExitItem, &QAction::triggered, this, &TMainForm::FileExit);
+    connect(Hints1, &QAction::triggered, this, &TMainForm::Hints1Click);
 }
 
 void TMainForm::BuildFrame()
@@ -413,6 +415,12 @@ void TMainForm::SaveSettings1Click()
 void TMainForm::FileExit()
 {
     close();
+}
+
+void TMainForm::Hints1Click()
+{
+    // The item's check mark has already turned over; the pop-up hints follow it.
+    SetPopupHintsEnabled(Hints1->isChecked());
 }
 
 // ---- server list and automatic synchronisation ---------------------------------------

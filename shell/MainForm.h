@@ -39,6 +39,9 @@ public:
     // The text of the task-bar button and the notification-area hint.
     QString applicationTitle() const { return m_applicationTitle; }
 
+    // Whether a synchronisation started by Button1Click is still running.
+    bool SynchRunning() const;
+
     // Controls, named as on the form.
     GradientCaption *RxGradientCaption1 = nullptr;
     QToolBar *ToolBar1 = nullptr;
@@ -83,8 +86,13 @@ public slots:
     void SaveSettings1Click();
     void ConfigureTimeServers1Click();
     void FileExit();
+    void Hints1Click();
 
 protected:
+    // What the automatic synchronisation triggers run: Button1Click. Tests count the calls
+    // here instead of starting exchanges.
+    virtual void RunAutoSynch();
+
     bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -133,16 +141,6 @@ private:
     bool m_settingsLoaded = false; // the show handler applied the stored settings
 
     // ---- network time ----
-protected:
-    // What the automatic synchronisation triggers run: Button1Click. Tests count the calls
-    // here instead of starting exchanges.
-    virtual void RunAutoSynch();
-
-public:
-    // Whether a synchronisation started by Button1Click is still running.
-    bool SynchRunning() const;
-
-private:
     // The steps of a synchronisation, run on this window's thread in the exchange's order.
     void SynchStatus(const QString &text);
     void SynchSelectHost(int index);

@@ -3,9 +3,11 @@
 #include "pages/AstronomicalPage.h"
 #include "shell/GradientCaption.h"
 #include "shell/MainForm.h"
+#include "shell/PopupHints.h"
 #include "shell/SmallDisplay.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QCheckBox>
@@ -59,6 +61,7 @@ private slots:
     void twentyFourHourModeTakesEffectNextTick();
     void titleNeverChanges();
     void hintUnderPointerShowsInStatusBar();
+    void hintsMenuSwitchesPopupHints();
     void clocksAreReadableByAssistiveTechnology();
 };
 
@@ -190,6 +193,24 @@ void MainWindowTest::hintUnderPointerShowsInStatusBar()
     QStatusTipEvent none{QString()};
     QApplication::sendEvent(w.form->TimeDisp, &none);
     QCOMPARE(w.form->SB->currentMessage(), QString());
+}
+
+void MainWindowTest::hintsMenuSwitchesPopupHints()
+{
+    Window w;
+    w.form->show();
+    QVERIFY(PopupHintsEnabled());
+    w.form->Hints1->trigger();
+    QVERIFY(!w.form->Hints1->isChecked());
+    QVERIFY(!PopupHintsEnabled());
+    // The status bar keeps showing hints with the pop-ups off.
+    QStatusTipEvent tip(w.form->TimeDisp->statusTip());
+    QApplication::sendEvent(w.form->TimeDisp, &tip);
+    QCOMPARE(w.form->SB->currentMessage(), QStringLiteral("Current local time"));
+
+    w.form->Hints1->trigger();
+    QVERIFY(w.form->Hints1->isChecked());
+    QVERIFY(PopupHintsEnabled());
 }
 
 void MainWindowTest::clocksAreReadableByAssistiveTechnology()
