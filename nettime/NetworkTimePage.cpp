@@ -1,23 +1,16 @@
 #include "nettime/NetworkTimePage.h"
 
 #include "nettime/BuiltInServers.h"
+#include "shell/Fonts.h"
 #include "shell/Hint.h"
 
 namespace {
-QFont arial(int pixels, bool bold = false)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
 QLabel *resultLabel(QWidget *parent, const char *name, const QString &caption, int left, int top)
 {
     auto *label = new QLabel(caption, parent);
     label->setObjectName(QLatin1String(name));
     label->move(left, top);
-    label->setFont(arial(13));
+    label->setFont(ArialFont(13));
     label->adjustSize();
     return label;
 }
@@ -30,7 +23,7 @@ QLabel *resultValue(QWidget *parent, const char *name, QRect geometry, const QCo
     value->setGeometry(geometry);
     value->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     value->setAutoFillBackground(true);
-    value->setFont(arial(17, true));
+    value->setFont(ArialFont(17, true));
     QPalette palette = value->palette();
     palette.setColor(QPalette::Window, Qt::black);
     palette.setColor(QPalette::WindowText, colour);
@@ -46,12 +39,12 @@ TNetworkTimePage::TNetworkTimePage(QWidget *parent) : QWidget(parent)
     SetPCClock = new QCheckBox(QStringLiteral("Set PC Clock to Network Atomic Standard"), this);
     SetPCClock->setObjectName(QStringLiteral("SetPCClock"));
     SetPCClock->setGeometry(3, 2, 280, 20);
-    SetPCClock->setFont(arial(13));
+    SetPCClock->setFont(ArialFont(13));
 
     HostList = new QComboBox(this);
     HostList->setObjectName(QStringLiteral("HostList"));
     HostList->setGeometry(2, 24, 320, HostList->sizeHint().height());
-    HostList->setFont(arial(13, true));
+    HostList->setFont(ArialFont(13, true));
     HostList->addItems(BuiltInServers()); // in effect until the server list file is read
 
     Animate1 = new BusyAnimation(this);
@@ -62,13 +55,13 @@ TNetworkTimePage::TNetworkTimePage(QWidget *parent) : QWidget(parent)
     Button1 = new QPushButton(QStringLiteral("Synch Now"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(389, 22, 124, 31);
-    Button1->setFont(arial(13));
+    Button1->setFont(ArialFont(13));
     SetHint(Button1, QStringLiteral("press to get time from Internet time server and set PC clock"));
 
     GroupBox1 = new QGroupBox(QStringLiteral("Synchronization Results"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(0, 64, 353, 131);
-    GroupBox1->setFont(arial(13, true));
+    GroupBox1->setFont(ArialFont(13, true));
     SetHint(GroupBox1, QStringLiteral("Results of the synch effort"));
 
     resultLabel(GroupBox1, "Label3", QStringLiteral("Correct Time:"), 8, 20);
@@ -87,7 +80,7 @@ TNetworkTimePage::TNetworkTimePage(QWidget *parent) : QWidget(parent)
     Synch_Every = new QCheckBox(QStringLiteral("Auto-Synch"), this);
     Synch_Every->setObjectName(QStringLiteral("Synch_Every"));
     Synch_Every->setGeometry(369, 70, 135, 17);
-    Synch_Every->setFont(arial(13));
+    Synch_Every->setFont(ArialFont(13));
 
     SynchPeriod = new RadioGroup(QStringLiteral("AutoSynch Period"),
                                  {QStringLiteral("At startup"), QStringLiteral("Hourly"),
@@ -95,7 +88,7 @@ TNetworkTimePage::TNetworkTimePage(QWidget *parent) : QWidget(parent)
                                  this);
     SynchPeriod->setObjectName(QStringLiteral("SynchPeriod"));
     SynchPeriod->setGeometry(360, 93, 159, 103);
-    SynchPeriod->setFont(arial(13));
+    SynchPeriod->setFont(ArialFont(13));
     SynchPeriod->setItemIndex(0);
 
     // Runs on every change of the box's state, whether by a click or by the settings load.

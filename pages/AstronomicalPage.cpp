@@ -1,5 +1,7 @@
 #include "pages/AstronomicalPage.h"
 
+#include "shell/Fonts.h"
+
 TAstronomicalPage::TAstronomicalPage(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Astronomical"));
@@ -10,10 +12,7 @@ TAstronomicalPage::TAstronomicalPage(QWidget *parent) : QWidget(parent)
 
     UTC = new QLabel(QStringLiteral("00:00"), this);
     UTC->setObjectName(QStringLiteral("UTC"));
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(27);
-    font.setBold(true);
-    UTC->setFont(font);
+    UTC->setFont(ArialFont(27, true));
     QPalette palette = UTC->palette();
     palette.setColor(QPalette::WindowText, QColor(0, 0, 128));
     UTC->setPalette(palette);

@@ -1,23 +1,14 @@
 #include "shell/GradientCaption.h"
 
+#include "shell/Fonts.h"
+
 #include <QAccessible>
 #include <QLinearGradient>
 #include <QPainter>
 
-namespace {
-QFont captionFont()
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(13);
-    font.setBold(true);
-    font.setItalic(true);
-    return font;
-}
-} // namespace
-
 GradientCaption::GradientCaption(QWidget *parent) : QWidget(parent)
 {
-    setFont(captionFont());
+    setFont(ArialFont(13, true, true));
     setAccessibleName(m_caption);
     setFixedHeight(sizeHint().height());
 }

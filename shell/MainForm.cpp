@@ -9,6 +9,7 @@
 #include "shell/AnalogClock.h"
 #include "shell/ClockText.h"
 #include "shell/Failure.h"
+#include "shell/Fonts.h"
 #include "shell/GradientCaption.h"
 #include "shell/Hint.h"
 #include "shell/PopupHints.h"
@@ -31,15 +32,6 @@
 #include <QVBoxLayout>
 
 namespace {
-QFont arial(int pixels, bool bold = false, bool italic = false)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    font.setItalic(italic);
-    return font;
-}
-
 constexpr int clientWidth = 530;
 constexpr int toolBarHeight = 27;
 constexpr int timeGroupHeight = 124;
@@ -53,7 +45,7 @@ TMainForm::TMainForm(const Services &services, QWidget *parent)
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Meridane"));
-    setFont(arial(13));
+    setFont(ArialFont(13));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
@@ -164,14 +156,14 @@ void TMainForm::BuildFrame()
     DayLightSavings = new QLabel(QStringLiteral("DayLight Saving Time"), Time);
     DayLightSavings->setObjectName(QStringLiteral("DayLightSavings"));
     DayLightSavings->move(11, 96);
-    DayLightSavings->setFont(arial(15, true, true));
+    DayLightSavings->setFont(ArialFont(15, true, true));
     DayLightSavings->setPalette(navy);
     DayLightSavings->setFixedWidth(display24HourLeft - 11);
 
     Display24Hour = new QCheckBox(QStringLiteral("24 Hour Mode"), Time);
     Display24Hour->setObjectName(QStringLiteral("Display24Hour"));
     Display24Hour->move(display24HourLeft, 96);
-    Display24Hour->setFont(arial(15, true, true));
+    Display24Hour->setFont(ArialFont(15, true, true));
     Display24Hour->setPalette(navy);
     SetHint(Display24Hour,
             QStringLiteral("Check for military time here and on the International Page"));
@@ -188,7 +180,7 @@ void TMainForm::BuildFrame()
     PageControl1 = new QTabWidget(central);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setFixedSize(clientWidth, pagesHeight);
-    PageControl1->tabBar()->setFont(arial(13, true));
+    PageControl1->tabBar()->setFont(ArialFont(13, true));
     // Compact tabs, so that all six captions fit across the window.
     PageControl1->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
     International = new TInternationalPage;
@@ -227,7 +219,7 @@ void TMainForm::BuildFrame()
     SB->setObjectName(QStringLiteral("SB"));
     SB->setSizeGripEnabled(false);
     SB->setFixedHeight(statusBarHeight);
-    SB->setFont(arial(13));
+    SB->setFont(ArialFont(13));
     setStatusBar(SB);
 
     setFixedSize(sizeHint());

@@ -1,22 +1,14 @@
 #include "shell/SmallDisplay.h"
 
-#include <QCloseEvent>
+#include "shell/Fonts.h"
 
-namespace {
-QFont arial(int pixels, bool bold = false)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-} // namespace
+#include <QCloseEvent>
 
 TForm3::TForm3(QWidget *parent) : QWidget(parent, Qt::Tool)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Meridane"));
-    setFont(arial(15));
+    setFont(ArialFont(15));
     setFixedSize(493, 42);
     move(112, 199);
 
@@ -24,14 +16,14 @@ TForm3::TForm3(QWidget *parent) : QWidget(parent, Qt::Tool)
         auto *group = new QGroupBox(QStringLiteral("city%1").arg(i + 1), this);
         group->setObjectName(QStringLiteral("city%1").arg(i + 1));
         group->setGeometry(i * 82, 1, 81, 40);
-        group->setFont(arial(12));
+        group->setFont(ArialFont(12));
         city[i] = group;
 
         auto *edit = new QLineEdit(QStringLiteral("CT%1").arg(i + 1), group);
         edit->setObjectName(QStringLiteral("CT%1").arg(i + 1));
         edit->setGeometry(3, i == 0 ? 15 : 14, 75, 23);
         edit->setReadOnly(true);
-        edit->setFont(arial(12, true));
+        edit->setFont(ArialFont(12, true));
         QPalette palette = edit->palette();
         palette.setColor(QPalette::Base, QColor(0xC0, 0xDC, 0xC0));
         edit->setPalette(palette);
