@@ -182,7 +182,7 @@ void TMainForm::BuildFrame()
     PageControl1->setFixedSize(clientWidth, pagesHeight);
     PageControl1->tabBar()->setFont(ArialFont(13, true));
     // Compact tabs, so that all six captions fit across the window.
-    PageControl1->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
+    PageControl1->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 1px; }"));
     International = new TInternationalPage;
     Internet = new TNetworkTimePage;
     LocalTime = new QWidget;
