@@ -121,7 +121,8 @@ void ProfileText::setValue(const QString &section, const QString &key, const QSt
         if (m_lines[i].kind != Line::Kind::Key)
             continue;
         if (sameName(m_lines[i].name, name)) {
-            m_lines[i] = line;
+            // The key keeps the spelling the user gave it; only its value changes.
+            m_lines[i] = classify(m_lines[i].name + '=' + oneLine.toUtf8(), false);
             return;
         }
         lastKey = i;

@@ -22,9 +22,9 @@ public:
     // valid UTF-8 is read as Latin-1, the way older files were written.
     std::optional<QString> value(const QString &section, const QString &key) const;
 
-    // Replaces the key's value in place, or adds the key after the last key of its section,
-    // or adds the section at the end. Line breaks in the value become spaces, so one value
-    // always stays one line.
+    // Replaces the key's value in place (the key keeps the spelling it has in the file), or
+    // adds the key after the last key of its section, or adds the section at the end. Line
+    // breaks in the value become spaces, so one value always stays one line.
     void setValue(const QString &section, const QString &key, const QString &value);
 
     // The whole file, each line ended as the file's first line was ("\n" for a new file).

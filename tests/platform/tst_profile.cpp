@@ -155,7 +155,7 @@ void ProfileTest::updateKeepsEverythingElse()
     QCOMPARE(text.toByteArray(), QByteArray("; Meridane settings, kept by hand\n"
                                             "\n"
                                             "[CITIES]\n"
-                                            "City1=0\n"
+                                            "city1=0\n" // the user's spelling stays
                                             "; why City2 is Tokyo\n"
                                             "City2=4\n"
                                             "City3=2\n"

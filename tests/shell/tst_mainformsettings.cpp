@@ -409,7 +409,7 @@ void MainFormSettingsTest::userLinesSurviveSave()
                           "[Extra]\n"
                           "Note=keep\n"
                           "[DEFAULT]\n"
-                          "Militarytime=1\n"
+                          "MILITARYTIME=1\n"
                           "a line that is no key\n"
                           "Theme=dark\n";
     // The rest of "default" and the "defaul" section as a fresh file has them.
