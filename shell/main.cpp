@@ -3,7 +3,7 @@
 #include "platform/SingleInstance.h"
 #include "platform/TimeSource.h"
 #include "platform/ZoneDatabase.h"
-#include "shell/ErrorBox.h"
+#include "shell/MessageBoxes.h"
 #include "shell/MainForm.h"
 #include "shell/Services.h"
 #include "shell/SmallDisplay.h"

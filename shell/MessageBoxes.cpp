@@ -1,4 +1,4 @@
-#include "shell/ErrorBox.h"
+#include "shell/MessageBoxes.h"
 
 #include "shell/Failure.h"
 
