@@ -3,8 +3,8 @@
 #include "platform/SingleInstance.h"
 #include "platform/TimeSource.h"
 #include "platform/ZoneDatabase.h"
-#include "shell/MessageBoxes.h"
 #include "shell/MainForm.h"
+#include "shell/MessageBoxes.h"
 #include "shell/Services.h"
 #include "shell/SmallDisplay.h"
 
