@@ -11,11 +11,16 @@ void LoadServerList(QComboBox *list)
     list->addItems(entries);
 }
 
-void SaveServerList(const QComboBox *list)
+QStringList ServerListEntries(const QComboBox *list)
 {
     QStringList entries;
     entries.reserve(list->count());
     for (int i = 0; i < list->count(); ++i)
         entries.append(list->itemText(i));
-    WriteServerListFile(entries);
+    return entries;
+}
+
+void SaveServerList(const QComboBox *list)
+{
+    WriteServerListFile(ServerListEntries(list));
 }

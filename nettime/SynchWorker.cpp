@@ -3,6 +3,7 @@
 #include "nettime/SynchTexts.h"
 #include "platform/ClockSetter.h"
 #include "platform/TimeSource.h"
+#include "shell/ListSelection.h"
 
 #include <QMetaObject>
 #include <system_error>
@@ -12,7 +13,7 @@ void SynchThread(const SynchRequest &request, const SynchContext &context, Synch
     const auto cancelled = [&context] { return context.cancel && context.cancel->isRaised(); };
     TimeProtocolSocket socket(request.port, request.timeouts, context.cancel);
     const int count = int(request.hosts.size());
-    int selected = request.selected >= 0 && request.selected < count ? request.selected : -1;
+    int selected = PositionInList(request.selected, count);
 
     events.status(QStringLiteral("Resolving host address"));
     events.trayAnimation(true);

@@ -4,6 +4,7 @@
 
 #include "nettime/NetworkTimePage.h"
 #include "platform/ProfileFile.h"
+#include "shell/ListSelection.h"
 #include "shell/PopupHints.h"
 #include "shell/Settings.h"
 #include "shell/SettingsColor.h"
@@ -44,7 +45,7 @@ void TMainForm::LoadSettings()
     Drift.AvgTimeErr = stored.AvgTimeErr;
     Drift.NumberOfHits = stored.NumberOfHits;
     Internet->HostList->setCurrentIndex(
-        StoredListSelection(stored.NTPHost, Internet->HostList->count()));
+        PositionInList(stored.NTPHost, Internet->HostList->count()));
 
     SetFontColor(TimeDisp, ColorFromSetting(stored.TimeColor));
     for (int i = 0; i < Settings::Cities; ++i)

@@ -10,8 +10,10 @@
 #include "shell/MainForm.h"
 
 #include "nettime/NetworkTimePage.h"
+#include "nettime/ServerListBox.h"
 #include "nettime/SynchTexts.h"
 #include "nettime/SynchWorker.h"
+#include "shell/ListSelection.h"
 
 #include <QStatusBar>
 #include <QTabWidget>
@@ -41,11 +43,7 @@ void TMainForm::Button1Click()
     animation->Play(animation->StartFrame, animation->StopFrame, busyAnimationRepetitions);
     PageControl1->setCurrentWidget(Internet);
 
-    QStringList hosts;
-    hosts.reserve(Internet->HostList->count());
-    for (int i = 0; i < Internet->HostList->count(); ++i)
-        hosts << Internet->HostList->itemText(i);
-    if (!m_synch->start(hosts, Internet->HostList->currentIndex(),
+    if (!m_synch->start(ServerListEntries(Internet->HostList), Internet->HostList->currentIndex(),
                         Internet->SetPCClock->isChecked()))
         SynchEnded(); // no thread could be started: nothing runs, so nothing stays busy
 }
@@ -64,7 +62,7 @@ void TMainForm::SynchSelectHost(int index)
 {
     // The list may have been reloaded while the exchange ran; a position past its end
     // selects nothing rather than a stranger.
-    Internet->HostList->setCurrentIndex(index < Internet->HostList->count() ? index : -1);
+    Internet->HostList->setCurrentIndex(PositionInList(index, Internet->HostList->count()));
 }
 
 void TMainForm::SynchSucceeded(const QString &hostName, const TimeReading &reading)

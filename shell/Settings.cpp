@@ -103,7 +103,3 @@ int SynchPeriodSelection(qint32 stored, int count)
     return qMin(stored, count - 1);
 }
 
-int StoredListSelection(qint32 stored, int count)
-{
-    return stored >= 0 && stored < count ? stored : -1;
-}

@@ -62,5 +62,3 @@ QList<SettingEntry> SettingEntries(Settings settings);
 
 // The period to select for a stored one: out of range above selects the last, below none.
 int SynchPeriodSelection(qint32 stored, int count);
-// The entry to select for a stored list position: one outside the list selects none.
-int StoredListSelection(qint32 stored, int count);

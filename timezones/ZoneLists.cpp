@@ -1,5 +1,6 @@
 #include "timezones/ZoneLists.h"
 
+#include "shell/ListSelection.h"
 #include "timezones/ZoneCatalogue.h"
 #include "timezones/ZoneListModel.h"
 
@@ -7,7 +8,7 @@
 
 void ApplyCitySelection(QComboBox *list, int position)
 {
-    list->setCurrentIndex(position >= 0 && position < list->count() ? position : -1);
+    list->setCurrentIndex(PositionInList(position, list->count()));
 }
 
 const TTimeZoneEntry *SelectedZone(QComboBox *list, const TZoneCatalogue &catalogue)
